@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "platform/services.h"
 #include "stash/backups.h"
 #include "stash/texts.h"
 
@@ -11,21 +12,25 @@ Text livePath(const Text& stashFolder) { return joinText(stashFolder, "\\", stas
 char upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 }  // namespace
 
-bool namesDeviceOrStream(std::string_view typedName) {
-  if (typedName.find(':') != std::string_view::npos) return true;
+bool namesNoPlainFile(std::string_view typedName) {
+  // Character by character: a second byte of a two-byte character may equal "|" or "\".
+  for (std::size_t i = 0; i < typedName.size(); i += characterLength(typedName, i)) {
+    if (Text(":*?\"<>|").find(typedName[i]) != Text::npos) return true;
+  }
   // The last component is what names the file; a device name holds whatever follows its dot
   // and any blanks before it.
-  const std::size_t slash = typedName.find_last_of("\\/");
-  std::string_view base = slash == std::string_view::npos ? typedName : typedName.substr(slash + 1);
+  const Text name = withBackslashes(typedName);
+  const std::size_t separator = lastSeparator(name);
+  std::string_view base = std::string_view(name).substr(separator == std::string_view::npos ? 0 : separator + 1);
   base = base.substr(0, base.find('.'));
   while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
-  Text name;
-  for (char c : base) name += upper(c);
-  static constexpr std::array<std::string_view, 4> kPlain = {"CON", "PRN", "AUX", "NUL"};
-  for (auto device : kPlain)
-    if (name == device) return true;
-  return name.size() == 4 && (name.starts_with("COM") || name.starts_with("LPT")) && name[3] >= '1' &&
-         name[3] <= '9';
+  Text device;
+  for (char c : base) device += upper(c);
+  static constexpr std::array<std::string_view, 4> kPlainDevices = {"CON", "PRN", "AUX", "NUL"};
+  for (auto plain : kPlainDevices)
+    if (device == plain) return true;
+  return device.size() == 4 && (device.starts_with("COM") || device.starts_with("LPT")) && device[3] >= '1' &&
+         device[3] <= '9';
 }
 
 void replaceLiveStash(const Text& stashFolder, const StashSelection& selection, const ShowNotice& showNotice,
@@ -61,7 +66,7 @@ void saveLiveStashAs(const Text& stashFolder, const AskText& askText, const Show
     showNotice(stash_text::kAlreadyExists);
     return;
   }
-  if (namesDeviceOrStream(answer.text)) return;
+  if (namesNoPlainFile(answer.text)) return;
   if (!files.copyFileNew(livePath(stashFolder), target)) return;
   if (!files.isRegularFile(target)) return;
   showNotice(stash_text::kSaved);

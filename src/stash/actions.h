@@ -32,6 +32,7 @@ void replaceLiveStash(const Text& stashFolder, const StashSelection& selection, 
 void saveLiveStashAs(const Text& stashFolder, const AskText& askText, const ShowNotice& showNotice,
                      const StashFiles& files = realStashFiles());
 
-// True for a typed name that Windows would take for a device (CON, NUL, COM1...) whatever
-// follows its dot, or for a stream (a ":" in it): copying there makes no file in the folder.
-bool namesDeviceOrStream(std::string_view typedName);
+// True for a typed name that cannot make a plain file in the folder: one that Windows takes for a
+// device (CON, NUL, COM1...) whatever follows its dot, a stream (a ":" in it), or a name with a
+// character Windows never allows in file names (* ? " < > |).
+bool namesNoPlainFile(std::string_view typedName);
