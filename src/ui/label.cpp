@@ -2,8 +2,9 @@
 
 namespace {
 constexpr wchar_t kLabelClass[] = L"TarnwickLabel";
-// Window extra bytes: the text colour, then the DrawText flags.
-constexpr int kColorSlot = 0, kFormatSlot = sizeof(LONG_PTR);
+// Window extra bytes: the text colour, the DrawText flags and the font set on the label (which
+// draws with the default GUI font all the same).
+constexpr int kColorSlot = 0, kFormatSlot = sizeof(LONG_PTR), kFontSlot = 2 * sizeof(LONG_PTR);
 
 void paint(HWND label) {
   PAINTSTRUCT paint;
@@ -32,6 +33,11 @@ LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case WM_ERASEBKGND:
       return 1;  // painted whole in WM_PAINT
+    case WM_SETFONT:
+      SetWindowLongPtrW(label, kFontSlot, LONG_PTR(wParam));
+      return 0;
+    case WM_GETFONT:
+      return GetWindowLongPtrW(label, kFontSlot);
     case WM_SETTEXT: {
       const LRESULT result = DefWindowProcW(label, message, wParam, lParam);
       InvalidateRect(label, nullptr, FALSE);
@@ -48,7 +54,7 @@ bool registerLabelClass() {
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = labelProc;
-    windowClass.cbWndExtra = 2 * sizeof(LONG_PTR);
+    windowClass.cbWndExtra = 3 * sizeof(LONG_PTR);
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kLabelClass;

@@ -95,7 +95,13 @@ bool MainWindow::createControls() {
                            80, 232, kComboOpenHeight);
   if (!combo) return false;
   stashCombo.hwnd = combo;
-  SendMessageW(combo, CB_SETITEMHEIGHT, 0, SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0) + 1);
+  // The list rows one pixel taller than the platform's own. Some combo boxes only pass the
+  // height on to an owner-drawn list, so the list is told directly too.
+  const LRESULT rowHeight = SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0) + 1;
+  SendMessageW(combo, CB_SETITEMHEIGHT, 0, rowHeight);
+  COMBOBOXINFO parts{};
+  parts.cbSize = sizeof parts;
+  if (GetComboBoxInfo(combo, &parts) && parts.hwndList) SendMessageW(parts.hwndList, LB_SETITEMHEIGHT, 0, rowHeight);
   SendMessageW(combo, CB_LIMITTEXT, 0, 0);
   SendMessageW(combo, CB_SETCURSEL, WPARAM(-1), 0);
   SetWindowTextW(combo, wideFrom936(window_text::kChooseStash).c_str());
@@ -227,6 +233,11 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       onSetFocus();
       return 0;
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wParam);
+      return 0;
+    case WM_GETFONT:
+      return reinterpret_cast<LRESULT>(font_);
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;

@@ -56,5 +56,6 @@ class MainWindow {
 
   HWND hwnd_ = nullptr;
   HWND lastFocus_ = nullptr;
+  HFONT font_ = nullptr;
   Clicks clicks_;
 };
