@@ -61,6 +61,8 @@ HWND findWindowOf(DWORD process, const wchar_t* windowClass) {
   return search.found;
 }
 
+std::wstring wide(const Text& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
 std::wstring sentText(HWND window) {
   wchar_t buffer[4096] = {};
   SendMessageW(window, WM_GETTEXT, 4096, LPARAM(buffer));
@@ -85,13 +87,15 @@ class EndToEndTest : public testing::Test {
 
   void remember(const Text& path) { ASSERT_TRUE(writeFile(app / "razarir.ini", "[razarir]\r\npath=" + path + "\r\n")); }
 
-  // Starts the program from another current folder and waits for its window.
-  void start() {
-    STARTUPINFOA startup{};
+  // Starts the program (by default the copy beside the test's settings) from another current
+  // folder and waits for its window.
+  void start(std::wstring exe = {}) {
+    if (exe.empty()) exe = wide(app / "Tarnwick.exe");
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    Text command = "\"" + (app / "Tarnwick.exe") + "\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, elsewhere.path().c_str(),
-                               &startup, &process));
+    std::wstring command = L"\"" + exe + L"\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               wide(elsewhere.path()).c_str(), &startup, &process));
     ASSERT_TRUE(waitFor([&] { return (window = findWindowOf(process.dwProcessId, L"TarnwickMainWindow")) != nullptr; }));
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
       const std::wstring cls = className(child);
@@ -184,8 +188,7 @@ TEST_F(EndToEndTest, RememberedFileFillsTheListAndReplaceSwapsIt) {
 TEST_F(EndToEndTest, RememberedFileGoneLeavesTheListEmpty) {
   remember(stash + "\\gone\\sharedstash.bin");
   start();
-  const Text gone = stash + "\\gone\\sharedstash.bin";  // ASCII
-  EXPECT_EQ(sentText(pathEdit), std::wstring(gone.begin(), gone.end()));
+  EXPECT_EQ(sentText(pathEdit), wide(stash + "\\gone\\sharedstash.bin"));
   EXPECT_TRUE(items().empty());
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(exitCode(), 0u);
@@ -254,5 +257,35 @@ TEST_F(EndToEndTest, BrowseRefillsTheListAndRemembersThePick) {
 
   EXPECT_EQ(closeWithEsc(), 0u);
   EXPECT_EQ(readFile(app / "razarir.ini"), "[razarir]\r\npath=" + (second / "sharedstash.bin") + "\r\n");
+}
+// The exe in a folder whose name the ANSI code page cannot represent (Ω): the settings beside it
+// are still the ones used (through the folder's short name), or, where it has none, nothing is
+// read or written anywhere else.
+TEST_F(EndToEndTest, ExeInAFolderTheAnsiFunctionsCannotName) {
+  const std::wstring odd = wide(app.path()) + L"\\\x03a9-stash-tool";
+  CreateDirectoryW(odd.c_str(), nullptr);
+  for (const std::wstring& folder : {odd}) {
+    ASSERT_TRUE(CopyFileW(wide(app / "Tarnwick.exe").c_str(), (L"\\\\?\\" + folder + L"\\Tarnwick.exe").c_str(), FALSE));
+    const std::string settings = "[razarir]\r\npath=" + stash + "\\sharedstash.bin\r\n";
+    HANDLE file = CreateFileW((L"\\\\?\\" + folder + L"\\razarir.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, settings.data(), DWORD(settings.size()), &written, nullptr);
+    CloseHandle(file);
+    const auto before = snapshot(app.path());
+
+    start(folder + L"\\Tarnwick.exe");
+    const std::vector<std::wstring> listed = items();
+    if (listed.empty()) {
+      EXPECT_EQ(sentText(pathEdit), L"\x8bf7\x8bbe\x7f6esharedstash.bin\x7684\x8def\x5f84") << "the default text";
+    } else {
+      EXPECT_EQ(listed, (std::vector<std::wstring>{L"old.bin", L"pvp.bin"}));
+    }
+    EXPECT_EQ(closeWithEsc(), 0u);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    process = {};
+    EXPECT_EQ(snapshot(app.path()), before) << "nothing written anywhere";
+    std::printf("exe folder of %zu characters: %s\n", folder.size(), listed.empty() ? "settings not reachable" : "settings read");
+  }
 }
 }  // namespace
