@@ -41,6 +41,21 @@ Text StashCombo::itemText(int index) const {
   return text;
 }
 
+namespace {
+// comdlg32 and what it loads (the shell) cost a program's start-up far more than the rest of
+// it: it is loaded on the first Browse instead.
+using GetOpenFileNameFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
+GetOpenFileNameFunction getOpenFileName() {
+  static const auto function = [] {
+    HMODULE library = LoadLibraryW(L"comdlg32.dll");
+    return library ? reinterpret_cast<GetOpenFileNameFunction>(
+                         reinterpret_cast<void*>(GetProcAddress(library, "GetOpenFileNameA")))
+                   : nullptr;
+  }();
+  return function;
+}
+}  // namespace
+
 bool StashFileDialog::open() {
   char file[MAX_PATH] = {};
   char title[64] = {};
@@ -54,7 +69,8 @@ bool StashFileDialog::open() {
   dialog.nMaxFileTitle = sizeof title;
   dialog.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT | OFN_EXPLORER |
                  OFN_ENABLESIZING;
-  if (!GetOpenFileNameA(&dialog)) return false;
+  const GetOpenFileNameFunction showDialog = getOpenFileName();
+  if (!showDialog || !showDialog(&dialog)) return false;
   fileName_ = file;
   return true;
 }

@@ -13,7 +13,7 @@ int runProgram() {
   MainWindow window;
   const MainControls controls = window.controls();
   const bool created = window.create(MainWindow::Clicks{
-      .browse = [&] { onBrowseClicked(state, controls); },
+      .browse = [&] { window.fillingList([&] { onBrowseClicked(state, controls); }); },
       .replace = [&] { onReplaceClicked(state, controls, showNotice); },
       .saveAs = [&] { onSaveAsClicked(state, askText, showNotice); },
   });
@@ -22,7 +22,7 @@ int runProgram() {
     return -1;
   }
   // The created event: the window is filled before anyone sees it.
-  onStartWindowCreated(state, controls);
+  window.fillingList([&] { onStartWindowCreated(state, controls); });
   if (IsWindow(window.hwnd())) window.show();
 
   MSG message;

@@ -155,6 +155,19 @@ MainControls MainWindow::controls() {
   };
 }
 
+void MainWindow::fillingList(const std::function<void()>& fill) {
+  // Without this the list updates its scroll bar for every item added: seconds for a large folder.
+  COMBOBOXINFO parts{};
+  parts.cbSize = sizeof parts;
+  HWND list = GetComboBoxInfo(stashCombo.hwnd, &parts) ? parts.hwndList : nullptr;
+  SendMessageW(stashCombo.hwnd, WM_SETREDRAW, FALSE, 0);
+  if (list) SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  fill();
+  if (list) SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  SendMessageW(stashCombo.hwnd, WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(stashCombo.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+}
+
 bool MainWindow::handleKey(const MSG& message) {
   if (message.message != WM_KEYDOWN || !hwnd_) return false;
   if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;

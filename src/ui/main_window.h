@@ -30,6 +30,8 @@ class MainWindow {
   void show() const;
   // The controls' operations, as the handlers take them.
   MainControls controls();
+  // Runs code that fills the list of StashCombo with redrawing off, then redraws the list once.
+  void fillingList(const std::function<void()>& fill);
 
   // The window's own keys, looked at before the focused control gets them: Tab and Shift+Tab
   // move the focus round the tab order, Esc closes the window. True when the key was used.
