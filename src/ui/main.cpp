@@ -1,6 +1,8 @@
 // Program entry: start-up, the message loop and shut-down.
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "platform/services.h"
 #include "ui/dialogs.h"
 #include "ui/handlers.h"
@@ -44,3 +46,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     return -1;
   }
 }
+
+// std::terminate's default handler prints the exception's demangled type name, pulling the
+// whole demangler into the exe; a program without a console has nowhere to print it anyway.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
