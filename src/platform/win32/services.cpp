@@ -137,7 +137,10 @@ FileSearch::~FileSearch() { close(); }
 Text FileSearch::first(const Text& pattern) {
   close();
   auto state = std::make_unique<State>();
-  state->handle = FindFirstFileA(pattern.c_str(), &state->data);
+  // Basic information only (no 8.3 names to make up) and larger batches: listing a folder of
+  // thousands of stash files is most of the program's start-up.
+  state->handle = FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &state->data, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH);
   if (state->handle == INVALID_HANDLE_VALUE) return {};
   state_ = std::move(state);
   if (!(state_->data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return state_->data.cFileName;
