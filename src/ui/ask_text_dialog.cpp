@@ -73,15 +73,6 @@ void buildTemplate(const Text& prompt, const Text& title, TemplateWriter& writer
               wideFrom936(stash_text::kCancelButton));
 }
 
-// The edit field's text in the ANSI code page, whole.
-Text editText(HWND edit) {
-  const int length = GetWindowTextLengthA(edit);
-  Text text(size_t(length) + 1, '\0');
-  const int copied = GetWindowTextA(edit, text.data(), length + 1);
-  text.resize(size_t(copied > 0 ? copied : 0));
-  return text;
-}
-
 INT_PTR CALLBACK askTextProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
@@ -92,7 +83,7 @@ INT_PTR CALLBACK askTextProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
       if (LOWORD(wParam) == IDOK) {
         auto* result = reinterpret_cast<AskTextResult*>(GetWindowLongPtrW(dialog, DWLP_USER));
         result->confirmed = true;
-        result->text = editText(GetDlgItem(dialog, IDC_ASKTEXT_EDIT));
+        result->text = ansiWindowText(GetDlgItem(dialog, IDC_ASKTEXT_EDIT));
         EndDialog(dialog, IDOK);
         return TRUE;
       }

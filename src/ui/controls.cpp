@@ -4,20 +4,11 @@
 
 #include <algorithm>
 
-namespace {
-// The text of a window in the ANSI code page, whole.
-Text windowTextA(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  Text text(size_t(length) + 1, '\0');
-  const int copied = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(size_t(std::max(copied, 0)));
-  return text;
-}
-}  // namespace
+#include "ui/wide_text.h"
 
 void PathEdit::setText(const Text& text) const { SetWindowTextA(hwnd, text.c_str()); }
 
-Text PathEdit::getText() const { return windowTextA(hwnd); }
+Text PathEdit::getText() const { return ansiWindowText(hwnd); }
 
 int StashCombo::addItem(const Text& text) const {
   const LRESULT index = SendMessageA(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
