@@ -27,6 +27,7 @@ struct FailingFiles {
     files.copyFileNew = wrap(real.copyFileNew);
     files.moveFile = wrap(real.moveFile);
     files.createFolder = wrap(real.createFolder);
+    files.removeEmptyFolder = wrap(real.removeEmptyFolder);
     // A failed "are these the same file" answers yes, which would stop Replace: answering no
     // is the failure that matters.
     files.isSameFile = [this, real](const Text& a, const Text& b) { return ++count == failAt ? false : real.isSameFile(a, b); };

@@ -130,6 +130,13 @@ TEST(FileServicesTest, DeleteAndCreateFolder) {
   ASSERT_TRUE(writeFile(folder / "file", "x"));
   EXPECT_FALSE(createFolder(folder / "file")) << "a file stands there";
   EXPECT_FALSE(createFolder(folder / "no\\such\\made"));
+
+  ASSERT_TRUE(writeFile(folder / "made\\inside.bin", "x"));
+  EXPECT_FALSE(removeEmptyFolder(folder / "made")) << "a folder with a file in it stays";
+  EXPECT_TRUE(fileExists(folder / "made\\inside.bin"));
+  ASSERT_TRUE(deleteFile(folder / "made\\inside.bin"));
+  EXPECT_TRUE(removeEmptyFolder(folder / "made"));
+  EXPECT_FALSE(fileExists(folder / "made"));
 }
 
 TEST(FileServicesTest, SameFileByIdentity) {

@@ -45,6 +45,9 @@ bool moveFile(const Text& source, const Text& target);
 // Makes the folder; true also when a folder already stands there.
 bool createFolder(const Text& path);
 
+// Removes the folder if it is empty; a folder with anything in it stays. True when removed.
+bool removeEmptyFolder(const Text& path);
+
 // One open directory search, or none. The names it returns are bare names of entries that are
 // not folders, in the platform's order; the empty text means no further entry, and the search
 // has then closed itself.

@@ -51,6 +51,7 @@ void replaceLiveStash(const Text& stashFolder, const StashSelection& selection, 
       files.deleteFile(live);  // whatever the failed copy left behind
       files.moveFile(backup, live);
     }
+    files.removeEmptyFolder(backupFolderOf(stashFolder));
     return;
   }
   pruneBackups(stashFolder, kBackupsKept, files);

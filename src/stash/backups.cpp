@@ -51,8 +51,11 @@ Text moveLiveStashToBackups(const Text& stashFolder, const StashFiles& files) {
   for (unsigned counter = 1; counter <= kMaxCounter; ++counter) {
     const Text backup = joinText(folder, "\\", backupName(stamp, counter));
     if (files.exists(backup)) continue;
-    return files.moveFile(live, backup) ? backup : Text{};
+    if (files.moveFile(live, backup)) return backup;
+    break;
   }
+  // Nothing changes when the live file cannot be moved: not even a new, empty backup folder.
+  files.removeEmptyFolder(folder);
   return {};
 }
 

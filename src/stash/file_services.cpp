@@ -27,6 +27,7 @@ StashFiles realStashFiles() {
       .copyFileNew = copyFileNew,
       .moveFile = moveFile,
       .createFolder = createFolder,
+      .removeEmptyFolder = removeEmptyFolder,
       .listFiles = listFiles,
       .timeStamp = localTimeStamp,
   };

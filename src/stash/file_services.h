@@ -14,6 +14,7 @@ struct StashFiles {
   std::function<bool(const Text&, const Text&)> copyFileNew;
   std::function<bool(const Text&, const Text&)> moveFile;
   std::function<bool(const Text&)> createFolder;
+  std::function<bool(const Text&)> removeEmptyFolder;
   // Bare names of the files in a folder that match a pattern such as "sharedstash-*.bin".
   std::function<void(const Text& folder, const Text& pattern, const std::function<void(const Text&)>&)> listFiles;
   // Local date and time as "YYYYMMDD-HHMMSS".

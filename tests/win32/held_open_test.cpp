@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "platform/services.h"
 #include "support/stash_fixture.h"
 
 namespace {
@@ -16,6 +17,7 @@ TEST_F(HeldOpenTest, ReplaceStopsWithNothingChanged) {
   CloseHandle(game);
   EXPECT_EQ(outsideBackups(), initial);
   EXPECT_TRUE(backups().empty());
+  EXPECT_FALSE(fileExists(folder / "tarnwick-backups")) << "not even an empty backup folder is left";
   EXPECT_TRUE(notices.empty());
 }
 }  // namespace

@@ -174,6 +174,8 @@ bool createFolder(const Text& path) {
   return errno == EEXIST && ::stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool removeEmptyFolder(const Text& path) { return ::rmdir(nativePath(path).c_str()) == 0; }
+
 struct FileSearch::State {
   DIR* dir = nullptr;
   std::string folder;

@@ -126,6 +126,8 @@ bool createFolder(const Text& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+bool removeEmptyFolder(const Text& path) { return RemoveDirectoryA(path.c_str()) != 0; }
+
 struct FileSearch::State {
   HANDLE handle = INVALID_HANDLE_VALUE;
   WIN32_FIND_DATAA data{};
