@@ -273,9 +273,12 @@ LRESULT MainWindow::onControlColor(HDC dc) {
 }
 
 void MainWindow::onActivate(WPARAM state) {
+  // Handled here rather than by DefWindowProc, which would give the focus to the window itself.
   if (LOWORD(state) == WA_INACTIVE) {
     HWND focus = GetFocus();
     if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+  } else {
+    onSetFocus();
   }
 }
 
