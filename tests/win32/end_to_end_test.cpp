@@ -222,10 +222,15 @@ TEST_F(EndToEndTest, SaveAsThroughTheInputDialog) {
   EXPECT_EQ(closeWithEsc(), 0u);
 }
 
+// The open-file dialog's file name box.
+HWND fileNameBox(HWND dialog) {
+  HWND name = GetDlgItem(dialog, 0x47C);  // cmb13
+  return name ? name : GetDlgItem(dialog, 0x480);  // edt1
+}
+
 // Types a full path into the open-file dialog and confirms it.
 void pickInOpenDialog(HWND dialog, const Text& path) {
-  HWND name = GetDlgItem(dialog, 0x47C);  // the file name box (cmb13)
-  if (!name) name = GetDlgItem(dialog, 0x480);  // edt1
+  HWND name = fileNameBox(dialog);
   ASSERT_NE(name, nullptr);
   SendMessageA(name, WM_SETTEXT, 0, LPARAM(path.c_str()));
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
@@ -246,6 +251,8 @@ TEST_F(EndToEndTest, BrowseRefillsTheListAndRemembersThePick) {
 
   dialog = clickForDialog(browse);
   ASSERT_NE(dialog, nullptr);
+  const std::wstring offered = sentText(fileNameBox(dialog));
+  EXPECT_TRUE(offered.ends_with(L"old.bin")) << "the last pick is offered again";
   pickInOpenDialog(dialog, second / "sharedstash.bin");
   ASSERT_TRUE(waitFor([&] { return items() == std::vector<std::wstring>{L"other.bin"}; }));
 
