@@ -1,5 +1,7 @@
 #include "ui/label.h"
 
+#include "ui/window_class.h"
+
 namespace {
 constexpr wchar_t kLabelClass[] = L"TarnwickLabel";
 // Window extra bytes: the text colour, the DrawText flags and the font set on the label (which
@@ -48,25 +50,11 @@ LRESULT CALLBACK labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-bool registerLabelClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = labelProc;
-    windowClass.cbWndExtra = 3 * sizeof(LONG_PTR);
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kLabelClass;
-    return RegisterClassExW(&windowClass) != 0;
-  }();
-  return registered;
-}
 }  // namespace
 
 HWND createLabel(HWND parent, const std::wstring& text, int x, int y, int width, int height, COLORREF color,
                  LabelLayout layout) {
-  if (!registerLabelClass()) return nullptr;
+  if (!registerWindowClass(kLabelClass, labelProc, 3 * sizeof(LONG_PTR))) return nullptr;
   HWND label = CreateWindowExW(0, kLabelClass, text.c_str(), WS_CHILD | WS_CLIPSIBLINGS, x, y, width, height, parent,
                                nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!label) return nullptr;

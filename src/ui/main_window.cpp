@@ -4,6 +4,7 @@
 
 #include "ui/label.h"
 #include "ui/wide_text.h"
+#include "ui/window_class.h"
 #include "ui/window_texts.h"
 
 namespace {
@@ -41,19 +42,6 @@ void keepEditTallEnough(HWND edit) {
     SetWindowPos(edit, nullptr, 0, 0, rect.right - rect.left, minimum, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool registerWindowClass(WNDPROC windowProc) {
-  static const bool registered = [windowProc] {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = windowProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kWindowClass;
-    return RegisterClassExW(&windowClass) != 0;
-  }();
-  return registered;
-}
 }  // namespace
 
 MainWindow::~MainWindow() {
@@ -62,7 +50,7 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::create(Clicks clicks) {
   clicks_ = std::move(clicks);
-  if (!registerWindowClass(windowProc)) return false;
+  if (!registerWindowClass(kWindowClass, windowProc)) return false;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
   HWND window = CreateWindowExW(0, kWindowClass, wideFrom936(window_text::kCaption).c_str(), kWindowStyle, left, top,
